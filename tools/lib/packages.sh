@@ -1,0 +1,31 @@
+# Sourced by the scripts in tools/: makes sure what they need is installed.
+# As root on Debian it installs what is missing; otherwise it prints the
+# commands to run and stops.
+
+fontpatch_packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-i686 wine
+                    wine32:i386)
+
+missing_packages() {
+  local pkg
+  for pkg in "${fontpatch_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null |
+      grep -q 'install ok installed' || echo "$pkg"
+  done
+}
+
+ensure_packages() {
+  local missing
+  missing=$(missing_packages)
+  [ -z "$missing" ] && return 0
+  echo "== installing missing packages:" $missing
+  if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null; then
+    echo "Run these as root (Debian 12), then try again:" >&2
+    echo "  dpkg --add-architecture i386" >&2
+    echo "  apt-get update" >&2
+    echo "  apt-get install -y" $missing >&2
+    exit 1
+  fi
+  dpkg --add-architecture i386
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
+}
