@@ -1,0 +1,241 @@
+// fontpatch.exe against Wine's registry, read back through the registry API.
+#include <aclapi.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "registry_snapshot.h"
+#include "win_handles.h"
+
+namespace fontpatch::wintest {
+namespace {
+
+const wchar_t kFontsPath[] =
+    L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+
+const std::string kPatched = "6 fonts were succesfully patched";
+const std::string kOpenFailed =
+    "Cannot open registry key. Not enough rights? Patch should be started "
+    "under administrator account.";
+
+struct Row {
+  std::wstring name;
+  std::string file;
+};
+
+const Row kRows[] = {
+    {L"Arial (TrueType)", "arial.ttf"},
+    {L"Georgia (TrueType)", "georgia.ttf"},
+    {L"Georgia Bold (TrueType)", "georgiab.ttf"},
+    {L"Georgia Italic (TrueType)", "georgiai.ttf"},
+    {L"Verdana (TrueType)", "verdana.ttf"},
+    {L"Verdana Bold (TrueType)", "verdanab.ttf"},
+};
+
+bool IsTableName(const std::wstring& name) {
+  for (const Row& row : kRows) {
+    if (CompareStringOrdinal(name.c_str(), -1, row.name.c_str(), -1, TRUE) ==
+        CSTR_EQUAL) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// What a row's value must hold: REG_SZ, UTF-16LE, the NUL counted.
+StoredValue RegSz(const std::string& ascii) {
+  StoredValue value{REG_SZ, {}};
+  for (char c : ascii) {
+    value.data.push_back(static_cast<BYTE>(c));
+    value.data.push_back(0);
+  }
+  value.data.insert(value.data.end(), {0, 0});
+  return value;
+}
+
+UniqueHkey OpenFonts(REGSAM access) {
+  HKEY key = nullptr;
+  const LONG status =
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsPath, 0, access, &key);
+  return UniqueHkey(status == ERROR_SUCCESS ? key : nullptr);
+}
+
+ProcessResult RunFontpatch(const std::vector<std::wstring>& args = {}) {
+  return RunProgram(BesideThisProgram(L"fontpatch.exe"), args);
+}
+
+// Every test leaves the Fonts key as it found it: values and DACL.
+class FontpatchExeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UniqueHkey key = OpenFonts(KEY_READ | READ_CONTROL);
+    ASSERT_NE(key, nullptr) << "the test prefix has no Fonts key";
+    before_ = ReadValues(key.get());
+    DWORD size = 0;
+    RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
+    dacl_.resize(size);
+    ASSERT_EQ(RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION,
+                                dacl_.data(), &size),
+              ERROR_SUCCESS);
+  }
+
+  void TearDown() override {
+    HKEY created = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kFontsPath, 0, nullptr, 0,
+                              WRITE_DAC, nullptr, &created, nullptr),
+              ERROR_SUCCESS);
+    UniqueHkey owner(created);
+    EXPECT_EQ(
+        RegSetKeySecurity(owner.get(), DACL_SECURITY_INFORMATION, dacl_.data()),
+        ERROR_SUCCESS);
+    UniqueHkey key = OpenFonts(KEY_ALL_ACCESS);
+    ASSERT_NE(key, nullptr);
+    WriteValues(key.get(), before_);
+    EXPECT_EQ(ReadValues(key.get()), before_);
+  }
+
+  KeyValues Now() {
+    UniqueHkey key = OpenFonts(KEY_READ);
+    EXPECT_NE(key, nullptr);
+    return key ? ReadValues(key.get()) : KeyValues{};
+  }
+
+  // The six table values hold exactly their file names; every other value
+  // is as it was before the run.
+  void ExpectPatched(const KeyValues& before) {
+    KeyValues after = Now();
+    for (const Row& row : kRows) {
+      SCOPED_TRACE(row.file);
+      auto found = after.find(row.name);
+      ASSERT_NE(found, after.end());
+      EXPECT_EQ(found->second, RegSz(row.file));
+    }
+    std::erase_if(after, [](const auto& v) { return IsTableName(v.first); });
+    KeyValues others = before;
+    std::erase_if(others, [](const auto& v) { return IsTableName(v.first); });
+    EXPECT_EQ(after, others);
+  }
+
+  // The rights failure, exactly, with nothing else said or done.
+  static void ExpectOpenFailed(const ProcessResult& result) {
+    EXPECT_EQ(result.out, kOpenFailed);
+    EXPECT_EQ(result.out.size(), 97u);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.exitCode, 0xFFFFFFFFu);
+  }
+
+  KeyValues before_;
+  std::vector<BYTE> dacl_;  // A SECURITY_DESCRIPTOR holding the DACL.
+};
+
+TEST_F(FontpatchExeTest, RegistersTheSixFontsAndLeavesOthersAlone) {
+  const ProcessResult result = RunFontpatch();
+
+  EXPECT_EQ(result.out, kPatched);
+  EXPECT_EQ(result.out.size(), 32u);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.exitCode, 0u);
+  ExpectPatched(before_);
+}
+
+TEST_F(FontpatchExeTest, ReplacesTableValuesOfOtherTypes) {
+  {
+    UniqueHkey key = OpenFonts(KEY_SET_VALUE);
+    ASSERT_NE(key, nullptr);
+    const std::wstring expand = L"%WINDIR%\\Fonts\\arial.ttf";
+    RegSetValueExW(key.get(), L"Arial (TrueType)", 0, REG_EXPAND_SZ,
+                   reinterpret_cast<const BYTE*>(expand.c_str()),
+                   static_cast<DWORD>((expand.size() + 1) * sizeof(wchar_t)));
+    const BYTE binary[] = {0xDE, 0xAD, 0xBE, 0xEF};
+    RegSetValueExW(key.get(), L"Georgia (TrueType)", 0, REG_BINARY, binary,
+                   sizeof binary);
+    const DWORD number = 7;
+    RegSetValueExW(key.get(), L"Verdana Bold (TrueType)", 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&number), sizeof number);
+  }
+  const KeyValues seeded = Now();
+
+  const ProcessResult result = RunFontpatch();
+
+  EXPECT_EQ(result.out, kPatched);
+  EXPECT_EQ(result.exitCode, 0u);
+  ExpectPatched(seeded);
+}
+
+TEST_F(FontpatchExeTest, ArgumentsChangeNothing) {
+  const std::vector<std::wstring> args = {
+      L"/?", L"--help", L"-u", L"two words", L"", L"C:\\x.reg"};
+  const ProcessResult result = RunFontpatch(args);
+
+  EXPECT_EQ(result.out, kPatched);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.exitCode, 0u);
+  ExpectPatched(before_);
+}
+
+// Without every right of KEY_ALL_ACCESS on the Fonts key the program must
+// say so and change nothing: even where it could have set values, since it
+// asks for full access.
+struct Grant {
+  const char* label;
+  REGSAM everyone;  // The only access the key's DACL allows.
+  friend void PrintTo(const Grant& g, std::ostream* os) { *os << g.label; }
+};
+
+class FontpatchRightsTest : public FontpatchExeTest,
+                            public ::testing::WithParamInterface<Grant> {
+ protected:
+  // Replaces the key's DACL with one that allows everyone `access`.
+  static void AllowOnly(REGSAM access) {
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof everyone;
+    ASSERT_TRUE(CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize));
+    std::vector<BYTE> acl(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + sidSize);
+    auto* dacl = reinterpret_cast<ACL*>(acl.data());
+    ASSERT_TRUE(
+        InitializeAcl(dacl, static_cast<DWORD>(acl.size()), ACL_REVISION));
+    ASSERT_TRUE(AddAccessAllowedAce(dacl, ACL_REVISION, access, everyone));
+    SECURITY_DESCRIPTOR descriptor;
+    ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor,
+                                             SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, dacl, FALSE));
+    UniqueHkey key = OpenFonts(WRITE_DAC);
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(
+        RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor),
+        ERROR_SUCCESS);
+  }
+};
+
+TEST_P(FontpatchRightsTest, WithoutFullAccessReportsMissingRights) {
+  ASSERT_NO_FATAL_FAILURE(AllowOnly(GetParam().everyone));
+  // The lock holds: this very process can no longer open it for full access.
+  ASSERT_EQ(OpenFonts(KEY_ALL_ACCESS).get(), nullptr);
+
+  ExpectOpenFailed(RunFontpatch());
+  EXPECT_EQ(Now(), before_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grants, FontpatchRightsTest,
+    ::testing::Values(
+        // A standard user: may read the key, not write it.
+        Grant{"ReadOnly", KEY_READ},
+        // May set values, but lacks the rest of full access. (Wine grants
+        // an administrator DELETE and WRITE_OWNER whatever the DACL says, so
+        // finer grants than this cannot be told apart here.)
+        Grant{"ReadAndSetValue", KEY_READ | KEY_SET_VALUE}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(FontpatchExeTest, MissingKeyIsReportedAndNotCreated) {
+  ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFontsPath), ERROR_SUCCESS);
+
+  ExpectOpenFailed(RunFontpatch());
+  EXPECT_EQ(OpenFonts(KEY_READ).get(), nullptr);
+}
+
+}  // namespace
+}  // namespace fontpatch::wintest
