@@ -4,25 +4,11 @@
 
 #include <string>
 
+#include "expected_fonts.h"
 #include "test_support.h"
 
 namespace fontpatch {
 namespace {
-
-struct ExpectedRow {
-  std::string valueName;
-  std::string fileName;
-  std::uint32_t byteCount;
-};
-
-const ExpectedRow kExpectedRows[] = {
-    {"Arial (TrueType)", "arial.ttf", 20},
-    {"Georgia (TrueType)", "georgia.ttf", 24},
-    {"Georgia Bold (TrueType)", "georgiab.ttf", 26},
-    {"Georgia Italic (TrueType)", "georgiai.ttf", 26},
-    {"Verdana (TrueType)", "verdana.ttf", 24},
-    {"Verdana Bold (TrueType)", "verdanab.ttf", 26},
-};
 
 TEST(FontTableTest, HoldsTheSixRowsInOrder) {
   const FontTable table = MakeFontTable();

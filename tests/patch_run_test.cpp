@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "expected_fonts.h"
 #include "test_support.h"
 
 namespace fontpatch {
@@ -15,27 +16,9 @@ constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
-const std::u16string kFontsPath =
-    u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-
-const std::string kPatched = "6 fonts were succesfully patched";
-const std::string kOpenFailed =
-    "Cannot open registry key. Not enough rights? Patch should be started "
-    "under administrator account.";
-
-struct Row {
-  std::u16string name;
-  std::string file;
-};
-
-const Row kRows[] = {
-    {u"Arial (TrueType)", "arial.ttf"},
-    {u"Georgia (TrueType)", "georgia.ttf"},
-    {u"Georgia Bold (TrueType)", "georgiab.ttf"},
-    {u"Georgia Italic (TrueType)", "georgiai.ttf"},
-    {u"Verdana (TrueType)", "verdana.ttf"},
-    {u"Verdana Bold (TrueType)", "verdanab.ttf"},
-};
+const std::u16string kFontsPath = Utf16(kExpectedFontsPath);
+const std::string kPatched = kExpectedPatched;
+const std::string kOpenFailed = kExpectedOpenFailed;
 
 // A value that is not the program's and must come through every run as it
 // was.
@@ -61,14 +44,14 @@ class PatchRunTest : public ::testing::Test {
   void ExpectSixWritesThenClose() {
     ASSERT_EQ(registry_.calls.size(), 8u);
     const KeyHandle opened = registry_.calls[0].key;
-    for (std::size_t row = 0; row < std::size(kRows); ++row) {
+    for (std::size_t row = 0; row < std::size(kExpectedRows); ++row) {
       const RegCall& set = registry_.calls[1 + row];
-      SCOPED_TRACE(std::string(kRows[row].file));
+      SCOPED_TRACE(kExpectedRows[row].fileName);
       EXPECT_EQ(set.op, RegCall::Op::kSet);
       EXPECT_EQ(set.key, opened);
-      EXPECT_EQ(set.name, kRows[row].name);
+      EXPECT_EQ(set.name, Utf16(kExpectedRows[row].valueName));
       EXPECT_EQ(set.type, kRegSz);
-      EXPECT_EQ(set.data, Utf16LeWithNul(kRows[row].file));
+      EXPECT_EQ(set.data, Utf16LeWithNul(kExpectedRows[row].fileName));
     }
     EXPECT_EQ(registry_.calls[7].op, RegCall::Op::kClose);
     EXPECT_EQ(registry_.calls[7].key, opened);
@@ -99,9 +82,10 @@ TEST_F(PatchRunTest, WritesTheSixValuesClosesTheKeyAndReportsSuccess) {
   const MemoryKey& key = FontsKey();
   ASSERT_EQ(key.values.size(), 7u);
   EXPECT_EQ(key.values[0], kUnrelated);
-  for (const Row& row : kRows) {
-    EXPECT_EQ(*key.FindValue(row.name),
-              (RegValue{row.name, kRegSz, Utf16LeWithNul(row.file)}));
+  for (const ExpectedRow& row : kExpectedRows) {
+    const std::u16string name = Utf16(row.valueName);
+    EXPECT_EQ(*key.FindValue(name),
+              (RegValue{name, kRegSz, Utf16LeWithNul(row.fileName)}));
   }
 }
 
@@ -128,12 +112,12 @@ TEST_F(PatchRunTest, ReplacesTableValuesOfOtherTypes) {
 
   EXPECT_EQ(key.values.size(), 7u);
   EXPECT_EQ(key.values[0], kUnrelated);
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.file);
-    const RegValue* value = key.FindValue(row.name);
+  for (const ExpectedRow& row : kExpectedRows) {
+    SCOPED_TRACE(row.fileName);
+    const RegValue* value = key.FindValue(Utf16(row.valueName));
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->type, kRegSz);
-    EXPECT_EQ(value->data, Utf16LeWithNul(row.file));
+    EXPECT_EQ(value->data, Utf16LeWithNul(row.fileName));
   }
 }
 
@@ -206,7 +190,8 @@ class PatchRunWriteFailureTest
 TEST_P(PatchRunWriteFailureTest, AttemptsEveryRowAndCountsTheFailures) {
   const WriteFailure& failure = GetParam();
   for (std::size_t row : failure.failingRows) {
-    registry_.setValueErrors[kRows[row].name] = kErrorAccessDenied;
+    registry_.setValueErrors[Utf16(kExpectedRows[row].valueName)] =
+        kErrorAccessDenied;
   }
 
   EXPECT_EQ(Run(), 1);
@@ -215,12 +200,13 @@ TEST_P(PatchRunWriteFailureTest, AttemptsEveryRowAndCountsTheFailures) {
   EXPECT_EQ(output_.Text(), failure.expectedMessage);
   const MemoryKey& key = FontsKey();
   EXPECT_EQ(key.values[0], kUnrelated);
-  for (std::size_t row = 0; row < std::size(kRows); ++row) {
-    SCOPED_TRACE(kRows[row].file);
+  for (std::size_t row = 0; row < std::size(kExpectedRows); ++row) {
+    SCOPED_TRACE(kExpectedRows[row].fileName);
     const bool failed = failure.failingRows.contains(row);
     EXPECT_EQ(registry_.calls[1 + row].result,
               failed ? kErrorAccessDenied : kErrorSuccess);
-    EXPECT_EQ(key.FindValue(kRows[row].name) != nullptr, !failed);
+    EXPECT_EQ(key.FindValue(Utf16(kExpectedRows[row].valueName)) != nullptr,
+              !failed);
   }
 }
 

@@ -7,38 +7,23 @@
 #include <vector>
 
 #include "child_process.h"
+#include "expected_fonts.h"
 #include "registry_snapshot.h"
 #include "win_handles.h"
 
 namespace fontpatch::wintest {
 namespace {
 
-const wchar_t kFontsPath[] =
-    L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+std::wstring Wide(const char* ascii) {
+  return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
+}
 
-const std::string kPatched = "6 fonts were succesfully patched";
-const std::string kOpenFailed =
-    "Cannot open registry key. Not enough rights? Patch should be started "
-    "under administrator account.";
-
-struct Row {
-  std::wstring name;
-  std::string file;
-};
-
-const Row kRows[] = {
-    {L"Arial (TrueType)", "arial.ttf"},
-    {L"Georgia (TrueType)", "georgia.ttf"},
-    {L"Georgia Bold (TrueType)", "georgiab.ttf"},
-    {L"Georgia Italic (TrueType)", "georgiai.ttf"},
-    {L"Verdana (TrueType)", "verdana.ttf"},
-    {L"Verdana Bold (TrueType)", "verdanab.ttf"},
-};
+const std::wstring kFontsPath = Wide(kExpectedFontsPath);
 
 bool IsTableName(const std::wstring& name) {
-  for (const Row& row : kRows) {
-    if (CompareStringOrdinal(name.c_str(), -1, row.name.c_str(), -1, TRUE) ==
-        CSTR_EQUAL) {
+  for (const ExpectedRow& row : kExpectedRows) {
+    if (CompareStringOrdinal(name.c_str(), -1, Wide(row.valueName).c_str(), -1,
+                             TRUE) == CSTR_EQUAL) {
       return true;
     }
   }
@@ -59,7 +44,7 @@ StoredValue RegSz(const std::string& ascii) {
 UniqueHkey OpenFonts(REGSAM access) {
   HKEY key = nullptr;
   const LONG status =
-      RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsPath, 0, access, &key);
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsPath.c_str(), 0, access, &key);
   return UniqueHkey(status == ERROR_SUCCESS ? key : nullptr);
 }
 
@@ -84,9 +69,10 @@ class FontpatchExeTest : public ::testing::Test {
 
   void TearDown() override {
     HKEY created = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kFontsPath, 0, nullptr, 0,
-                              WRITE_DAC, nullptr, &created, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, kFontsPath.c_str(), 0, nullptr, 0,
+                        WRITE_DAC, nullptr, &created, nullptr),
+        ERROR_SUCCESS);
     UniqueHkey owner(created);
     EXPECT_EQ(
         RegSetKeySecurity(owner.get(), DACL_SECURITY_INFORMATION, dacl_.data()),
@@ -107,11 +93,11 @@ class FontpatchExeTest : public ::testing::Test {
   // is as it was before the run.
   void ExpectPatched(const KeyValues& before) {
     KeyValues after = Now();
-    for (const Row& row : kRows) {
-      SCOPED_TRACE(row.file);
-      auto found = after.find(row.name);
+    for (const ExpectedRow& row : kExpectedRows) {
+      SCOPED_TRACE(row.fileName);
+      auto found = after.find(Wide(row.valueName));
       ASSERT_NE(found, after.end());
-      EXPECT_EQ(found->second, RegSz(row.file));
+      EXPECT_EQ(found->second, RegSz(row.fileName));
     }
     std::erase_if(after, [](const auto& v) { return IsTableName(v.first); });
     KeyValues others = before;
@@ -121,7 +107,7 @@ class FontpatchExeTest : public ::testing::Test {
 
   // The rights failure, exactly, with nothing else said or done.
   static void ExpectOpenFailed(const ProcessResult& result) {
-    EXPECT_EQ(result.out, kOpenFailed);
+    EXPECT_EQ(result.out, kExpectedOpenFailed);
     EXPECT_EQ(result.out.size(), 97u);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.exitCode, 0xFFFFFFFFu);
@@ -134,7 +120,7 @@ class FontpatchExeTest : public ::testing::Test {
 TEST_F(FontpatchExeTest, RegistersTheSixFontsAndLeavesOthersAlone) {
   const ProcessResult result = RunFontpatch();
 
-  EXPECT_EQ(result.out, kPatched);
+  EXPECT_EQ(result.out, kExpectedPatched);
   EXPECT_EQ(result.out.size(), 32u);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.exitCode, 0u);
@@ -160,7 +146,7 @@ TEST_F(FontpatchExeTest, ReplacesTableValuesOfOtherTypes) {
 
   const ProcessResult result = RunFontpatch();
 
-  EXPECT_EQ(result.out, kPatched);
+  EXPECT_EQ(result.out, kExpectedPatched);
   EXPECT_EQ(result.exitCode, 0u);
   ExpectPatched(seeded);
 }
@@ -170,7 +156,7 @@ TEST_F(FontpatchExeTest, ArgumentsChangeNothing) {
       L"/?", L"--help", L"-u", L"two words", L"", L"C:\\x.reg"};
   const ProcessResult result = RunFontpatch(args);
 
-  EXPECT_EQ(result.out, kPatched);
+  EXPECT_EQ(result.out, kExpectedPatched);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.exitCode, 0u);
   ExpectPatched(before_);
@@ -231,7 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(FontpatchExeTest, MissingKeyIsReportedAndNotCreated) {
-  ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFontsPath), ERROR_SUCCESS);
+  ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFontsPath.c_str()),
+            ERROR_SUCCESS);
 
   ExpectOpenFailed(RunFontpatch());
   EXPECT_EQ(OpenFonts(KEY_READ).get(), nullptr);
