@@ -12,16 +12,18 @@ using RegStatus = std::int32_t;
 // An open key; the value is only meaningful to the registry that issued it.
 using KeyHandle = std::uintptr_t;
 
-// The Windows values of the constants the run passes and tests look for.
-inline constexpr std::uint32_t kHkeyLocalMachine =
-    0x80000002;                                          // HKEY_LOCAL_MACHINE
-inline constexpr std::uint32_t kKeyRead = 0x20019;       // KEY_READ
-inline constexpr std::uint32_t kKeyAllAccess = 0xF003F;  // KEY_ALL_ACCESS
-inline constexpr std::uint32_t kRegSz = 1;               // REG_SZ
-inline constexpr RegStatus kErrorSuccess = 0;            // ERROR_SUCCESS
-inline constexpr RegStatus kErrorFileNotFound = 2;       // ERROR_FILE_NOT_FOUND
-inline constexpr RegStatus kErrorAccessDenied = 5;       // ERROR_ACCESS_DENIED
-inline constexpr RegStatus kErrorInvalidHandle = 6;      // ERROR_INVALID_HANDLE
+// The Windows values of the constants the run passes and the tests look for,
+// named after them: HKEY_LOCAL_MACHINE, KEY_READ, KEY_ALL_ACCESS, REG_SZ and
+// the ERROR_ codes. The Windows backend checks all but the root key against
+// its headers at compile time.
+inline constexpr std::uint32_t kHkeyLocalMachine = 0x80000002;
+inline constexpr std::uint32_t kKeyRead = 0x20019;
+inline constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr RegStatus kErrorSuccess = 0;
+inline constexpr RegStatus kErrorFileNotFound = 2;
+inline constexpr RegStatus kErrorAccessDenied = 5;
+inline constexpr RegStatus kErrorInvalidHandle = 6;
 
 class Registry {
  public:
