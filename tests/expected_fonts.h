@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace fontpatch {
 
@@ -28,5 +30,18 @@ inline constexpr char kExpectedPatched[] = "6 fonts were succesfully patched";
 inline constexpr char kExpectedOpenFailed[] =
     "Cannot open registry key. Not enough rights? Patch should be started "
     "under administrator account.";
+
+// The REG_SZ data of ASCII `text`: its UTF-16LE bytes and a NUL code unit,
+// built independently of the program's own conversion.
+inline std::vector<std::uint8_t> Utf16LeWithNul(const std::string& text) {
+  std::vector<std::uint8_t> bytes;
+  for (char c : text) {
+    bytes.push_back(static_cast<std::uint8_t>(c));
+    bytes.push_back(0);
+  }
+  bytes.push_back(0);
+  bytes.push_back(0);
+  return bytes;
+}
 
 }  // namespace fontpatch

@@ -5,22 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "expected_fonts.h"
 #include "memory_registry.h"
 
 namespace fontpatch {
-
-// The UTF-16LE bytes of ASCII `text` followed by a NUL code unit, built
-// independently of the program's own conversion.
-inline Bytes Utf16LeWithNul(const std::string& text) {
-  Bytes bytes;
-  for (char c : text) {
-    bytes.push_back(static_cast<std::uint8_t>(c));
-    bytes.push_back(0);
-  }
-  bytes.push_back(0);
-  bytes.push_back(0);
-  return bytes;
-}
 
 inline std::u16string Utf16(const std::string& ascii) {
   return std::u16string(ascii.begin(), ascii.end());

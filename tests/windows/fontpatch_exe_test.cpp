@@ -1,5 +1,4 @@
 // fontpatch.exe against Wine's registry, read back through the registry API.
-#include <aclapi.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -32,13 +31,7 @@ bool IsTableName(const std::wstring& name) {
 
 // What a row's value must hold: REG_SZ, UTF-16LE, the NUL counted.
 StoredValue RegSz(const std::string& ascii) {
-  StoredValue value{REG_SZ, {}};
-  for (char c : ascii) {
-    value.data.push_back(static_cast<BYTE>(c));
-    value.data.push_back(0);
-  }
-  value.data.insert(value.data.end(), {0, 0});
-  return value;
+  return StoredValue{REG_SZ, Utf16LeWithNul(ascii)};
 }
 
 UniqueHkey OpenFonts(REGSAM access) {
