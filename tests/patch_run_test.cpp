@@ -17,8 +17,6 @@ constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
 const std::u16string kFontsPath = Utf16(kExpectedFontsPath);
-const std::string kPatched = kExpectedPatched;
-const std::string kOpenFailed = kExpectedOpenFailed;
 
 // A value that is not the program's and must come through every run as it
 // was.
@@ -76,7 +74,7 @@ TEST_F(PatchRunTest, WritesTheSixValuesClosesTheKeyAndReportsSuccess) {
   EXPECT_EQ(open.result, kErrorSuccess);
   ExpectSixWritesThenClose();
 
-  EXPECT_EQ(output_.Text(), kPatched);
+  EXPECT_EQ(output_.Text(), kExpectedPatched);
   EXPECT_EQ(output_.Text().size(), 32u);
 
   const MemoryKey& key = FontsKey();
@@ -97,7 +95,7 @@ TEST_F(PatchRunTest, SecondRunWritesTheSameAgain) {
   EXPECT_EQ(Run(), 0);
   ExpectSixWritesThenClose();
   EXPECT_EQ(FontsKey().values, afterFirst);
-  EXPECT_EQ(output_.Text(), kPatched + kPatched);
+  EXPECT_EQ(output_.Text(), std::string(kExpectedPatched) + kExpectedPatched);
 }
 
 TEST_F(PatchRunTest, ReplacesTableValuesOfOtherTypes) {
@@ -150,7 +148,7 @@ TEST_P(PatchRunOpenFailureTest, ReportsMissingRightsAndChangesNothing) {
 
   EXPECT_EQ(PatchRun(registry, output_.stream()), -1);
 
-  EXPECT_EQ(output_.Text(), kOpenFailed);
+  EXPECT_EQ(output_.Text(), kExpectedOpenFailed);
   EXPECT_EQ(output_.Text().size(), 97u);
   ASSERT_EQ(registry.calls.size(), 1u);
   EXPECT_EQ(registry.calls[0].op, RegCall::Op::kOpen);

@@ -125,15 +125,20 @@ TEST_F(FontpatchExeTest, ReplacesTableValuesOfOtherTypes) {
     UniqueHkey key = OpenFonts(KEY_SET_VALUE);
     ASSERT_NE(key, nullptr);
     const std::wstring expand = L"%WINDIR%\\Fonts\\arial.ttf";
-    RegSetValueExW(key.get(), L"Arial (TrueType)", 0, REG_EXPAND_SZ,
-                   reinterpret_cast<const BYTE*>(expand.c_str()),
-                   static_cast<DWORD>((expand.size() + 1) * sizeof(wchar_t)));
+    ASSERT_EQ(RegSetValueExW(
+                  key.get(), L"Arial (TrueType)", 0, REG_EXPAND_SZ,
+                  reinterpret_cast<const BYTE*>(expand.c_str()),
+                  static_cast<DWORD>((expand.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
     const BYTE binary[] = {0xDE, 0xAD, 0xBE, 0xEF};
-    RegSetValueExW(key.get(), L"Georgia (TrueType)", 0, REG_BINARY, binary,
-                   sizeof binary);
+    ASSERT_EQ(RegSetValueExW(key.get(), L"Georgia (TrueType)", 0, REG_BINARY,
+                             binary, sizeof binary),
+              ERROR_SUCCESS);
     const DWORD number = 7;
-    RegSetValueExW(key.get(), L"Verdana Bold (TrueType)", 0, REG_DWORD,
-                   reinterpret_cast<const BYTE*>(&number), sizeof number);
+    ASSERT_EQ(
+        RegSetValueExW(key.get(), L"Verdana Bold (TrueType)", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&number), sizeof number),
+        ERROR_SUCCESS);
   }
   const KeyValues seeded = Now();
 
