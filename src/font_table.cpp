@@ -2,7 +2,7 @@
 
 #include <bit>
 
-namespace fontpatch {
+namespace fontfix {
 
 // The registry wants UTF-16LE; a u16string's buffer is that only on a
 // little-endian machine, which every Windows target is.
@@ -26,4 +26,4 @@ std::uint32_t RegSzByteCount(const std::u16string& text) {
   return static_cast<std::uint32_t>((text.size() + 1) * sizeof(char16_t));
 }
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -1,4 +1,4 @@
-// The six font registrations that fontpatch writes under the machine-wide
+// The six font registrations that fontfix writes under the machine-wide
 // Fonts key.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace fontpatch {
+namespace fontfix {
 
 // Row i pairs the registry value name valueNames[i] with the bare font file
 // name fileNames[i] that the value holds.
@@ -29,4 +29,4 @@ const std::uint8_t* RegSzData(const std::u16string& text);
 // The byte count that goes with RegSzData(text): the NUL is counted.
 std::uint32_t RegSzByteCount(const std::u16string& text);
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -1,10 +1,10 @@
 #include <cstdio>
 
 #include "patch_run.h"
-#include "registry.h"
+#include "registry_win32.h"
 
 // The run takes no arguments: whatever is on the command line is ignored.
 int wmain(int, wchar_t**, wchar_t**) {
-  fontpatch::Win32Registry registry;
-  return fontpatch::PatchRun(registry, stdout);
+  fontfix::Win32Registry registry;
+  return fontfix::PatchRun(registry, stdout);
 }

@@ -4,7 +4,7 @@
 
 #include "font_table.h"
 
-namespace fontpatch {
+namespace fontfix {
 namespace {
 
 constexpr std::uint32_t kZeroOptions = 0;
@@ -52,4 +52,4 @@ int PatchRun(Registry& registry, std::FILE* out) {
   return kExitSomeWritesFailed;
 }
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -1,4 +1,4 @@
-// One run of fontpatch: register the six fonts of the font table under the
+// One run of fontfix: register the six fonts of the font table under the
 // machine-wide Fonts key and report the outcome.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include "registry.h"
 
-namespace fontpatch {
+namespace fontfix {
 
 // The key the fonts are registered under, below HKEY_LOCAL_MACHINE.
 inline constexpr char16_t kFontsKeyPath[] =
@@ -30,4 +30,4 @@ inline constexpr char kOpenFailedMessage[] =
 // opened.
 int PatchRun(Registry& registry, std::FILE* out);
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -1,11 +1,11 @@
-// The registry as fontpatch uses it: three operations with the status-code
+// The registry as fontfix uses it: three operations with the status-code
 // contract of the Windows registry (0 on success, a Windows error code
 // otherwise). Abstract so the run can be tested against an in-memory registry.
 #pragma once
 
 #include <cstdint>
 
-namespace fontpatch {
+namespace fontfix {
 
 // LONG on Windows: what every registry call returns.
 using RegStatus = std::int32_t;
@@ -46,18 +46,6 @@ class Registry {
   virtual RegStatus CloseKey(KeyHandle key) = 0;
 };
 
-// The Windows registry, through advapi32. Only built for Windows.
-class Win32Registry final : public Registry {
- public:
-  RegStatus OpenKey(std::uint32_t root, const char16_t* subKey,
-                    std::uint32_t options, std::uint32_t access,
-                    KeyHandle* key) override;
-  RegStatus SetValue(KeyHandle key, const char16_t* name, std::uint32_t type,
-                     const std::uint8_t* data,
-                     std::uint32_t byteCount) override;
-  RegStatus CloseKey(KeyHandle key) override;
-};
-
 // Owns an open key and closes it when it goes out of scope. The result of
 // the close is ignored: there is nothing useful to do about it.
 class ScopedKey {
@@ -75,4 +63,4 @@ class ScopedKey {
   KeyHandle key_;
 };
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -1,8 +1,8 @@
+#include "registry_win32.h"
+
 #include <windows.h>
 
-#include "registry.h"
-
-namespace fontpatch {
+namespace fontfix {
 namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
@@ -51,4 +51,4 @@ RegStatus Win32Registry::CloseKey(KeyHandle key) {
   return RegCloseKey(ToHkey(key));
 }
 
-}  // namespace fontpatch
+}  // namespace fontfix

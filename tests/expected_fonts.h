@@ -1,4 +1,4 @@
-// What fontpatch must write and say, written out once for every test, native
+// What fontfix must write and say, written out once for every test, native
 // and Windows-side, independently of the program's own constants.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace fontpatch {
+namespace fontfix {
 
 struct ExpectedRow {
   const char* valueName;
@@ -44,4 +44,4 @@ inline std::vector<std::uint8_t> Utf16LeWithNul(const std::string& text) {
   return bytes;
 }
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -7,7 +7,7 @@
 #include "expected_fonts.h"
 #include "test_support.h"
 
-namespace fontpatch {
+namespace fontfix {
 namespace {
 
 TEST(FontTableTest, HoldsTheSixRowsInOrder) {
@@ -47,4 +47,4 @@ TEST(FontTableTest, FileNamesAreBareLowerCaseTtf) {
 }
 
 }  // namespace
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace fontpatch {
+namespace fontfix {
 namespace {
 
 char16_t FoldCase(char16_t c) {
@@ -104,4 +104,4 @@ RegStatus MemoryRegistry::CloseKey(KeyHandle key) {
   return kErrorSuccess;
 }
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -1,5 +1,5 @@
 // An in-memory registry for tests. It behaves as the Windows registry does
-// for what fontpatch relies on, records every call in order, and fails chosen
+// for what fontfix relies on, records every call in order, and fails chosen
 // calls on request.
 #pragma once
 
@@ -11,7 +11,7 @@
 
 #include "registry.h"
 
-namespace fontpatch {
+namespace fontfix {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -83,4 +83,4 @@ class MemoryRegistry final : public Registry {
   KeyHandle nextHandle_ = 0x100;
 };
 
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -9,7 +9,7 @@
 #include "expected_fonts.h"
 #include "test_support.h"
 
-namespace fontpatch {
+namespace fontfix {
 namespace {
 
 constexpr std::uint32_t kRegExpandSz = 2;
@@ -221,4 +221,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
-}  // namespace fontpatch
+}  // namespace fontfix

@@ -8,7 +8,7 @@
 #include "expected_fonts.h"
 #include "memory_registry.h"
 
-namespace fontpatch {
+namespace fontfix {
 
 inline std::u16string Utf16(const std::string& ascii) {
   return std::u16string(ascii.begin(), ascii.end());
@@ -37,4 +37,4 @@ class CapturedOutput {
   std::unique_ptr<std::FILE, Closer> file_{std::tmpfile()};
 };
 
-}  // namespace fontpatch
+}  // namespace fontfix

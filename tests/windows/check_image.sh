@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Reads fontpatch.exe with binutils' objdump, a PE reader independent of
+# Reads fontfix.exe with binutils' objdump, a PE reader independent of
 # Windows' loader, and checks what a bare Windows needs of it.
 set -euo pipefail
 exe=$1

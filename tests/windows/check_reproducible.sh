@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds fontpatch.exe again from a copy of the sources in another folder and
+# Builds fontfix.exe again from a copy of the sources in another folder and
 # checks that it is byte for byte the .exe the build made.
 set -euo pipefail
 source_dir=$1
@@ -12,10 +12,10 @@ mkdir -p "$work/elsewhere-src"
 tar -C "$source_dir" --exclude=./build --exclude=./.git -cf - . |
   tar -C "$work/elsewhere-src" -xf -
 cmake -S "$work/elsewhere-src" -B "$work/other-build" \
-  -DCMAKE_TOOLCHAIN_FILE="$work/elsewhere-src/cmake/mingw-i686.cmake" \
+  -DCMAKE_TOOLCHAIN_FILE="$work/elsewhere-src/cmake/mingw-i686-win32.cmake" \
   -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$work/other-build" --target fontpatch >/dev/null
-if cmp "$built" "$work/other-build/fontpatch.exe"; then
+cmake --build "$work/other-build" --target fontfix >/dev/null
+if cmp "$built" "$work/other-build/fontfix.exe"; then
   echo "ok: the second build from $work/elsewhere-src is identical ($(stat -c %s "$built") bytes)"
 else
   echo "FAIL: two builds of the same sources differ"

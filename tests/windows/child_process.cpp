@@ -4,7 +4,7 @@
 
 #include "win_handles.h"
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 namespace {
 
 // Reads the pipe until every writer has closed it.
@@ -74,4 +74,4 @@ std::wstring BesideThisProgram(const std::wstring& fileName) {
   return path.substr(0, path.find_last_of(L"\\/") + 1) + fileName;
 }
 
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 
 struct ProcessResult {
   std::string out;  // Every byte written to standard output.
@@ -19,7 +19,7 @@ struct ProcessResult {
 ProcessResult RunProgram(const std::wstring& program,
                          const std::vector<std::wstring>& args = {});
 
-// A file beside this test program: the build puts fontpatch.exe there.
+// A file beside this test program: the build puts fontfix.exe there.
 std::wstring BesideThisProgram(const std::wstring& fileName);
 
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest

@@ -1,4 +1,4 @@
-// What Windows itself reads from fontpatch.exe: its resources and its header.
+// What Windows itself reads from fontfix.exe: its resources and its header.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,7 +10,7 @@
 #include "child_process.h"
 #include "win_handles.h"
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 namespace {
 
 const std::string kManifest =
@@ -45,7 +45,7 @@ BOOL CALLBACK OnType(HMODULE module, LPWSTR type, LONG_PTR found) {
 }
 
 TEST(ImageTest, OnlyResourceIsTheManifest) {
-  UniqueModule image(LoadLibraryExW(BesideThisProgram(L"fontpatch.exe").c_str(),
+  UniqueModule image(LoadLibraryExW(BesideThisProgram(L"fontfix.exe").c_str(),
                                     nullptr, LOAD_LIBRARY_AS_DATAFILE));
   ASSERT_NE(image, nullptr);
 
@@ -65,7 +65,7 @@ TEST(ImageTest, OnlyResourceIsTheManifest) {
 }
 
 TEST(ImageTest, HeaderDeclaresA32BitConsoleProgramForWindows50) {
-  std::ifstream file(BesideThisProgram(L"fontpatch.exe").c_str(),
+  std::ifstream file(BesideThisProgram(L"fontfix.exe").c_str(),
                      std::ios::binary);
   const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
   ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER));
@@ -92,4 +92,4 @@ TEST(ImageTest, HeaderDeclaresA32BitConsoleProgramForWindows50) {
 }
 
 }  // namespace
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 
 KeyValues ReadValues(HKEY key) {
   DWORD count = 0;
@@ -43,4 +43,4 @@ void WriteValues(HKEY key, const KeyValues& values) {
   }
 }
 
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 
 struct StoredValue {
   DWORD type = 0;
@@ -25,4 +25,4 @@ KeyValues ReadValues(HKEY key);
 // Makes `key` hold exactly `values`: other values are deleted.
 void WriteValues(HKEY key, const KeyValues& values);
 
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest

@@ -6,7 +6,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -25,4 +25,4 @@ struct ModuleFreer {
 using UniqueModule =
     std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
 
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest

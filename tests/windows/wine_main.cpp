@@ -33,11 +33,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string prefix = Environment("WINEPREFIX");
-  if (prefix != FONTPATCH_TEST_WINEPREFIX) {
+  const std::string dir = FONTFIX_TEST_PREFIX_DIR;
+  if (prefix != dir + "/wineprefix-win32" &&
+      prefix != dir + "/wineprefix-win64") {
     std::fprintf(stderr,
-                 "refusing to run: WINEPREFIX is '%s', not the test prefix "
-                 "'%s'\n",
-                 prefix.c_str(), FONTPATCH_TEST_WINEPREFIX);
+                 "refusing to run: WINEPREFIX is '%s', not a test prefix "
+                 "'%s/wineprefix-win32' or '-win64'\n",
+                 prefix.c_str(), dir.c_str());
     return 2;
   }
   ::testing::InitGoogleTest(&argc, argv);

@@ -2,12 +2,12 @@
 # As root on Debian it installs what is missing; otherwise it prints the
 # commands to run and stops.
 
-fontpatch_packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-i686 wine
-                    wine32:i386)
+fontfix_packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-i686
+                  python3-pefile wine wine64 wine32:i386)
 
 missing_packages() {
   local pkg
-  for pkg in "${fontpatch_packages[@]}"; do
+  for pkg in "${fontfix_packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null |
       grep -q 'install ok installed' || echo "$pkg"
   done

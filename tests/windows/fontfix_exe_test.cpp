@@ -1,8 +1,9 @@
-// fontpatch.exe against Wine's registry, read back through the registry API.
+// fontfix.exe against Wine's registry, read back through the registry API.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "child_process.h"
@@ -10,7 +11,7 @@
 #include "registry_snapshot.h"
 #include "win_handles.h"
 
-namespace fontpatch::wintest {
+namespace fontfix::wintest {
 namespace {
 
 std::wstring Wide(const char* ascii) {
@@ -41,12 +42,12 @@ UniqueHkey OpenFonts(REGSAM access) {
   return UniqueHkey(status == ERROR_SUCCESS ? key : nullptr);
 }
 
-ProcessResult RunFontpatch(const std::vector<std::wstring>& args = {}) {
-  return RunProgram(BesideThisProgram(L"fontpatch.exe"), args);
+ProcessResult RunFontfix(const std::vector<std::wstring>& args = {}) {
+  return RunProgram(BesideThisProgram(L"fontfix.exe"), args);
 }
 
 // Every test leaves the Fonts key as it found it: values and DACL.
-class FontpatchExeTest : public ::testing::Test {
+class FontfixExeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     UniqueHkey key = OpenFonts(KEY_READ | READ_CONTROL);
@@ -110,8 +111,8 @@ class FontpatchExeTest : public ::testing::Test {
   std::vector<BYTE> dacl_;  // A SECURITY_DESCRIPTOR holding the DACL.
 };
 
-TEST_F(FontpatchExeTest, RegistersTheSixFontsAndLeavesOthersAlone) {
-  const ProcessResult result = RunFontpatch();
+TEST_F(FontfixExeTest, RegistersTheSixFontsAndLeavesOthersAlone) {
+  const ProcessResult result = RunFontfix();
 
   EXPECT_EQ(result.out, kExpectedPatched);
   EXPECT_EQ(result.out.size(), 32u);
@@ -120,7 +121,7 @@ TEST_F(FontpatchExeTest, RegistersTheSixFontsAndLeavesOthersAlone) {
   ExpectPatched(before_);
 }
 
-TEST_F(FontpatchExeTest, ReplacesTableValuesOfOtherTypes) {
+TEST_F(FontfixExeTest, ReplacesTableValuesOfOtherTypes) {
   {
     UniqueHkey key = OpenFonts(KEY_SET_VALUE);
     ASSERT_NE(key, nullptr);
@@ -142,22 +143,59 @@ TEST_F(FontpatchExeTest, ReplacesTableValuesOfOtherTypes) {
   }
   const KeyValues seeded = Now();
 
-  const ProcessResult result = RunFontpatch();
+  const ProcessResult result = RunFontfix();
 
   EXPECT_EQ(result.out, kExpectedPatched);
   EXPECT_EQ(result.exitCode, 0u);
   ExpectPatched(seeded);
 }
 
-TEST_F(FontpatchExeTest, ArgumentsChangeNothing) {
+TEST_F(FontfixExeTest, ArgumentsChangeNothing) {
   const std::vector<std::wstring> args = {
       L"/?", L"--help", L"-u", L"two words", L"", L"C:\\x.reg"};
-  const ProcessResult result = RunFontpatch(args);
+  const ProcessResult result = RunFontfix(args);
 
   EXPECT_EQ(result.out, kExpectedPatched);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.exitCode, 0u);
   ExpectPatched(before_);
+}
+
+bool InWin64Prefix() {
+  wchar_t prefix[4096];
+  const DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", prefix, 4096);
+  return length < 4096 &&
+         std::wstring_view(prefix, length).ends_with(L"wineprefix-win64");
+}
+
+// Most admins run 64-bit Windows, where this 32-bit program runs under
+// WoW64. The Fonts key is one that both views share, so the values must be
+// the ones 64-bit programs read, not a copy under Wow6432Node.
+TEST_F(FontfixExeTest, ValuesLandInThe64BitView) {
+  BOOL wow64 = FALSE;
+  ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+  if (!InWin64Prefix()) {
+    EXPECT_FALSE(wow64);
+    GTEST_SKIP() << "a 32-bit prefix has no 64-bit view";
+  }
+  ASSERT_TRUE(wow64) << "the win64 prefix must run 32-bit programs in WoW64";
+
+  const ProcessResult result = RunFontfix();
+  ASSERT_EQ(result.out, kExpectedPatched);
+  ASSERT_EQ(result.exitCode, 0u);
+
+  UniqueHkey key64 = OpenFonts(KEY_READ | KEY_WOW64_64KEY);
+  ASSERT_NE(key64, nullptr);
+  const KeyValues view64 = ReadValues(key64.get());
+  for (const ExpectedRow& row : kExpectedRows) {
+    SCOPED_TRACE(row.fileName);
+    auto found = view64.find(Wide(row.valueName));
+    ASSERT_NE(found, view64.end());
+    EXPECT_EQ(found->second, RegSz(row.fileName));
+  }
+  UniqueHkey key32 = OpenFonts(KEY_READ | KEY_WOW64_32KEY);
+  ASSERT_NE(key32, nullptr);
+  EXPECT_EQ(ReadValues(key32.get()), view64);
 }
 
 // Without every right of KEY_ALL_ACCESS on the Fonts key the program must
@@ -169,8 +207,8 @@ struct Grant {
   friend void PrintTo(const Grant& g, std::ostream* os) { *os << g.label; }
 };
 
-class FontpatchRightsTest : public FontpatchExeTest,
-                            public ::testing::WithParamInterface<Grant> {
+class FontfixRightsTest : public FontfixExeTest,
+                          public ::testing::WithParamInterface<Grant> {
  protected:
   // Replaces the key's DACL with one that allows everyone `access`.
   static void AllowOnly(REGSAM access) {
@@ -194,17 +232,17 @@ class FontpatchRightsTest : public FontpatchExeTest,
   }
 };
 
-TEST_P(FontpatchRightsTest, WithoutFullAccessReportsMissingRights) {
+TEST_P(FontfixRightsTest, WithoutFullAccessReportsMissingRights) {
   ASSERT_NO_FATAL_FAILURE(AllowOnly(GetParam().everyone));
   // The lock holds: this very process can no longer open it for full access.
   ASSERT_EQ(OpenFonts(KEY_ALL_ACCESS).get(), nullptr);
 
-  ExpectOpenFailed(RunFontpatch());
+  ExpectOpenFailed(RunFontfix());
   EXPECT_EQ(Now(), before_);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Grants, FontpatchRightsTest,
+    Grants, FontfixRightsTest,
     ::testing::Values(
         // A standard user: may read the key, not write it.
         Grant{"ReadOnly", KEY_READ},
@@ -214,13 +252,13 @@ INSTANTIATE_TEST_SUITE_P(
         Grant{"ReadAndSetValue", KEY_READ | KEY_SET_VALUE}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(FontpatchExeTest, MissingKeyIsReportedAndNotCreated) {
+TEST_F(FontfixExeTest, MissingKeyIsReportedAndNotCreated) {
   ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFontsPath.c_str()),
             ERROR_SUCCESS);
 
-  ExpectOpenFailed(RunFontpatch());
+  ExpectOpenFailed(RunFontfix());
   EXPECT_EQ(OpenFonts(KEY_READ).get(), nullptr);
 }
 
 }  // namespace
-}  // namespace fontpatch::wintest
+}  // namespace fontfix::wintest
