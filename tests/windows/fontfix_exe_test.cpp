@@ -61,7 +61,10 @@ class FontfixExeTest : public ::testing::Test {
               ERROR_SUCCESS);
   }
 
-  void TearDown() override {
+  void TearDown() override { Restore(); }
+
+  // Puts back the key, its DACL and its values as SetUp found them.
+  void Restore() {
     HKEY created = nullptr;
     ASSERT_EQ(
         RegCreateKeyExW(HKEY_LOCAL_MACHINE, kFontsPath.c_str(), 0, nullptr, 0,
@@ -105,6 +108,27 @@ class FontfixExeTest : public ::testing::Test {
     EXPECT_EQ(result.out.size(), 97u);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.exitCode, 0xFFFFFFFFu);
+  }
+
+  // Replaces the key's DACL with one that allows everyone `access`.
+  static void AllowOnly(REGSAM access) {
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof everyone;
+    ASSERT_TRUE(CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize));
+    std::vector<BYTE> acl(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + sidSize);
+    auto* dacl = reinterpret_cast<ACL*>(acl.data());
+    ASSERT_TRUE(
+        InitializeAcl(dacl, static_cast<DWORD>(acl.size()), ACL_REVISION));
+    ASSERT_TRUE(AddAccessAllowedAce(dacl, ACL_REVISION, access, everyone));
+    SECURITY_DESCRIPTOR descriptor;
+    ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor,
+                                             SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, dacl, FALSE));
+    UniqueHkey key = OpenFonts(WRITE_DAC);
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(
+        RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor),
+        ERROR_SUCCESS);
   }
 
   KeyValues before_;
@@ -208,29 +232,7 @@ struct Grant {
 };
 
 class FontfixRightsTest : public FontfixExeTest,
-                          public ::testing::WithParamInterface<Grant> {
- protected:
-  // Replaces the key's DACL with one that allows everyone `access`.
-  static void AllowOnly(REGSAM access) {
-    BYTE everyone[SECURITY_MAX_SID_SIZE];
-    DWORD sidSize = sizeof everyone;
-    ASSERT_TRUE(CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize));
-    std::vector<BYTE> acl(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + sidSize);
-    auto* dacl = reinterpret_cast<ACL*>(acl.data());
-    ASSERT_TRUE(
-        InitializeAcl(dacl, static_cast<DWORD>(acl.size()), ACL_REVISION));
-    ASSERT_TRUE(AddAccessAllowedAce(dacl, ACL_REVISION, access, everyone));
-    SECURITY_DESCRIPTOR descriptor;
-    ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor,
-                                             SECURITY_DESCRIPTOR_REVISION));
-    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, dacl, FALSE));
-    UniqueHkey key = OpenFonts(WRITE_DAC);
-    ASSERT_NE(key, nullptr);
-    ASSERT_EQ(
-        RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor),
-        ERROR_SUCCESS);
-  }
-};
+                          public ::testing::WithParamInterface<Grant> {};
 
 TEST_P(FontfixRightsTest, WithoutFullAccessReportsMissingRights) {
   ASSERT_NO_FATAL_FAILURE(AllowOnly(GetParam().everyone));
@@ -258,6 +260,40 @@ TEST_F(FontfixExeTest, MissingKeyIsReportedAndNotCreated) {
 
   ExpectOpenFailed(RunFontfix());
   EXPECT_EQ(OpenFonts(KEY_READ).get(), nullptr);
+}
+
+// A copy signed by tools/sign differs from fontfix.exe only by its
+// signature, so it must say and do exactly the same: as an administrator,
+// and without the rights. The signing test puts it in signed\.
+class SignedCopyTest : public FontfixExeTest {};
+
+TEST_F(SignedCopyTest, BehavesExactlyLikeTheUnsignedFile) {
+  const std::wstring signedCopy = BesideThisProgram(L"signed\\fontfix.exe");
+  ASSERT_NE(GetFileAttributesW(signedCopy.c_str()), INVALID_FILE_ATTRIBUTES)
+      << "no signed copy: the signing test makes it first";
+
+  for (const bool fullAccess : {true, false}) {
+    SCOPED_TRACE(fullAccess ? "with full access" : "with read access only");
+    struct Outcome {
+      ProcessResult run;
+      KeyValues key;
+    };
+    auto runOnce = [&](const std::wstring& program) {
+      if (!fullAccess) AllowOnly(KEY_READ);
+      Outcome outcome{RunProgram(program), Now()};
+      Restore();
+      return outcome;
+    };
+    const Outcome plain = runOnce(BesideThisProgram(L"fontfix.exe"));
+    const Outcome signedRun = runOnce(signedCopy);
+
+    EXPECT_EQ(plain.run.out,
+              fullAccess ? kExpectedPatched : kExpectedOpenFailed);
+    EXPECT_EQ(signedRun.run.out, plain.run.out);
+    EXPECT_EQ(signedRun.run.err, plain.run.err);
+    EXPECT_EQ(signedRun.run.exitCode, plain.run.exitCode);
+    EXPECT_EQ(signedRun.key, plain.key);
+  }
 }
 
 }  // namespace

@@ -14,11 +14,19 @@ add_test(NAME fontfix_imports
 add_test(NAME fontfix_names
   COMMAND /usr/bin/python3 ${checks}/check_names.py $<TARGET_FILE:fontfix>
           ${CMAKE_SOURCE_DIR}/README.md)
-# Two builds from two source folders must give the same .exe, byte for byte.
+# tools/sign with a throwaway certificate: signed/fontfix.exe beside the
+# unsigned one, which the Wine tests then run; and its errors.
+add_test(NAME fontfix_signing
+  COMMAND /usr/bin/python3 ${checks}/check_signing.py
+          ${CMAKE_SOURCE_DIR} $<TARGET_FILE_DIR:fontfix>)
+set_tests_properties(fontfix_signing PROPERTIES FIXTURES_SETUP fontfix_signed)
+# Two builds from two source folders must give the same .exe, byte for byte;
+# checked after signing, which must not have touched it.
 add_test(NAME fontfix_reproducible
   COMMAND ${checks}/check_reproducible.sh
           ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/reproducible
           $<TARGET_FILE:fontfix>)
+set_tests_properties(fontfix_reproducible PROPERTIES DEPENDS fontfix_signing)
 
 # The test programs, built with the posix compilers into this build folder,
 # beside the fontfix.exe they test.
@@ -62,7 +70,13 @@ foreach(arch win32 win64)
   set_tests_properties(wineprefix_${arch}_boot wineprefix_${arch}_stop
     PROPERTIES RESOURCE_LOCK wineprefix-${arch} SKIP_RETURN_CODE 77)
   fontfix_wine_test(fontfix_exe_tests_${arch} ${arch}
-                    ${CMAKE_BINARY_DIR}/fontfix_exe_tests.exe)
+                    ${CMAKE_BINARY_DIR}/fontfix_exe_tests.exe
+                    --gtest_filter=-SignedCopyTest.*)
+  fontfix_wine_test(fontfix_signed_exe_${arch} ${arch}
+                    ${CMAKE_BINARY_DIR}/fontfix_exe_tests.exe
+                    --gtest_filter=SignedCopyTest.*)
+  set_property(TEST fontfix_signed_exe_${arch} APPEND
+               PROPERTY FIXTURES_REQUIRED fontfix_signed)
 endforeach()
 fontfix_wine_test(fontfix_unit_tests_win32 win32
                   ${CMAKE_BINARY_DIR}/fontfix_unit_tests.exe)
