@@ -111,7 +111,8 @@ class SignTest(unittest.TestCase):
         # Control hash rules match, and the unsigned file has it too.
         verified = verify(self.signed, self.cert).stdout
         digest = next(line.split(":")[1].strip() for line in
-                      verified.splitlines() if line.startswith("Calculated"))
+                      verified.splitlines()
+                      if line.startswith("Calculated message digest"))
         self.assertEqual(out.count(f"Authenticode SHA-256    {digest}"), 2)
 
     def test_signs_with_a_pfx_that_has_no_password(self):
