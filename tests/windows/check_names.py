@@ -4,9 +4,9 @@ On Windows Vista and later, installer detection raises an elevation prompt
 for a 32-bit program whose manifest requests no execution level (fontfix's
 requests none, on purpose) when its file name contains one of these words.
 fontfix must never ask to be elevated, so neither the shipped file nor any
-.exe the README tells admins to run may carry one.
+.exe the README or the deployment guide tells admins to run may carry one.
 
-Usage: check_names.py FONTFIX.EXE README.md
+Usage: check_names.py FONTFIX.EXE DOC.md...
 """
 import os
 import re
@@ -19,10 +19,12 @@ def offending(name):
     return [word for word in INSTALLER_WORDS if word in name.lower()]
 
 
-def main(exe, readme):
-    with open(readme, encoding="utf-8") as text:
-        names = set(re.findall(r"[\w.-]+\.exe\b", text.read(), re.IGNORECASE))
-    names.add(os.path.basename(exe))
+def main(exe, docs):
+    names = {os.path.basename(exe)}
+    for doc in docs:
+        with open(doc, encoding="utf-8") as text:
+            names |= set(re.findall(r"[\w.-]+\.exe\b", text.read(),
+                                    re.IGNORECASE))
     failures = 0
     for name in sorted(names):
         words = offending(name)
@@ -35,6 +37,6 @@ def main(exe, readme):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) < 3:
         sys.exit(__doc__)
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(sys.argv[1], sys.argv[2:]))

@@ -13,7 +13,8 @@ add_test(NAME fontfix_imports
 # No name that Windows' installer detection would raise a UAC prompt for.
 add_test(NAME fontfix_names
   COMMAND /usr/bin/python3 ${checks}/check_names.py $<TARGET_FILE:fontfix>
-          ${CMAKE_SOURCE_DIR}/README.md)
+          ${CMAKE_SOURCE_DIR}/README.md
+          ${CMAKE_SOURCE_DIR}/docs/deploying.md)
 # tools/sign with a throwaway certificate: signed/fontfix.exe beside the
 # unsigned one, which the Wine tests then run; and its errors.
 add_test(NAME fontfix_signing
