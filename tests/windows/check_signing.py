@@ -10,6 +10,8 @@ BUILD_DIR/signing-test, which is made afresh on every run.
 import hashlib
 import os
 import pathlib
+import pty
+import select
 import shutil
 import subprocess
 import sys
@@ -146,6 +148,45 @@ class SignTest(unittest.TestCase):
         self.assertIn("osslsigncode", execs)
         self.assertNotIn(PASSWORD, execs)
 
+
+    def test_asks_at_a_terminal_without_echoing_the_password(self):
+        build = WORK / "terminal"
+        build.mkdir()
+        shutil.copy(BUILD / "fontfix.exe", build)
+        _, pfx = make_certificate("terminal", PASSWORD)
+        pid, terminal = pty.fork()
+        if pid == 0:  # The child: tools/sign, with the terminal as stdin.
+            try:
+                os.environ["FONTFIX_BUILD_DIR"] = str(build)
+                os.execv(str(SOURCE / "tools" / "sign"),
+                         ["tools/sign", str(pfx)])
+            finally:
+                os._exit(127)
+        seen = b""
+
+        def read_until(done, seconds=60):
+            nonlocal seen
+            while not done(seen):
+                ready, _, _ = select.select([terminal], [], [], seconds)
+                if not ready:
+                    return
+                try:
+                    chunk = os.read(terminal, 4096)
+                except OSError:  # The other end has closed.
+                    return
+                if not chunk:
+                    return
+                seen += chunk
+
+        read_until(lambda out: b"Password for" in out)
+        self.assertIn(b"Password for", seen)
+        os.write(terminal, PASSWORD.encode() + b"\n")
+        read_until(lambda out: False)
+        _, status = os.waitpid(pid, 0)
+        os.close(terminal)
+        self.assertEqual(os.waitstatus_to_exitcode(status), 0, seen)
+        self.assertNotIn(PASSWORD.encode(), seen)
+        self.assertTrue((build / "signed" / "fontfix.exe").exists())
 
 class SignErrorTest(unittest.TestCase):
     """Each error is named, and nothing is written for it."""
