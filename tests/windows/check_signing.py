@@ -28,9 +28,20 @@ def run(*args, **kwargs):
     return subprocess.run(args, capture_output=True, text=True, **kwargs)
 
 
-def sign(pfx, stdin, build=BUILD):
+def sign(pfx, stdin, build=BUILD, under=()):
+    """tools/sign on BUILD_DIR/fontfix.exe, run under the command `under`."""
     env = dict(os.environ, FONTFIX_BUILD_DIR=str(build))
-    return run(str(SOURCE / "tools" / "sign"), str(pfx), input=stdin, env=env)
+    return run(*under, str(SOURCE / "tools" / "sign"), str(pfx), input=stdin,
+               env=env)
+
+
+def scratch_build(name, with_exe=True):
+    """A build folder of its own, with a copy of the real fontfix.exe."""
+    build = WORK / name
+    build.mkdir()
+    if with_exe:
+        shutil.copy(BUILD / "fontfix.exe", build)
+    return build
 
 
 def sha256(path):
@@ -118,9 +129,7 @@ class SignTest(unittest.TestCase):
         self.assertEqual(out.count(f"Authenticode SHA-256    {digest}"), 2)
 
     def test_signs_with_a_pfx_that_has_no_password(self):
-        build = WORK / "no-password"
-        build.mkdir()
-        shutil.copy(self.unsigned, build)
+        build = scratch_build("no-password")
         cert, pfx = make_certificate("open", "")
         result = sign(pfx, "\n", build)
         self.assertEqual(result.returncode, 0, result.stderr)
@@ -134,15 +143,12 @@ class SignTest(unittest.TestCase):
                     "true")
         if probe.returncode != 0:
             self.skipTest(f"strace cannot trace here: {probe.stderr.strip()}")
-        build = WORK / "traced"
-        build.mkdir()
-        shutil.copy(BUILD / "fontfix.exe", build)
+        build = scratch_build("traced")
         _, pfx = make_certificate("traced", PASSWORD)
         trace = WORK / "traced.strace"
-        env = dict(os.environ, FONTFIX_BUILD_DIR=str(build))
-        result = run("strace", "-f", "-qq", "-e", "trace=execve", "-s", "4096",
-                     "-o", str(trace), str(SOURCE / "tools" / "sign"),
-                     str(pfx), input=PASSWORD + "\n", env=env)
+        result = sign(pfx, PASSWORD + "\n", build,
+                      under=("strace", "-f", "-qq", "-e", "trace=execve", "-s",
+                             "4096", "-o", str(trace)))
         self.assertEqual(result.returncode, 0, result.stderr)
         execs = trace.read_text()
         self.assertIn("osslsigncode", execs)
@@ -150,9 +156,7 @@ class SignTest(unittest.TestCase):
 
 
     def test_asks_at_a_terminal_without_echoing_the_password(self):
-        build = WORK / "terminal"
-        build.mkdir()
-        shutil.copy(BUILD / "fontfix.exe", build)
+        build = scratch_build("terminal")
         _, pfx = make_certificate("terminal", PASSWORD)
         pid, terminal = pty.fork()
         if pid == 0:  # The child: tools/sign, with the terminal as stdin.
@@ -209,10 +213,7 @@ class SignErrorTest(unittest.TestCase):
         ]
         for name, given, stdin, built, message in cases:
             with self.subTest(name):
-                build = WORK / name
-                build.mkdir()
-                if built:
-                    shutil.copy(BUILD / "fontfix.exe", build)
+                build = scratch_build(name, with_exe=built)
                 result = sign(given, stdin, build)
                 self.assertEqual(result.returncode, 1)
                 self.assertIn(message, result.stderr)

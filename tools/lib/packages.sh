@@ -17,20 +17,20 @@ missing_packages() {  # missing_packages PKG...
 
 # ensure_packages [PKG...]: those packages, or all of fontfix_packages.
 ensure_packages() {
-  local missing
+  local missing i386=false
   (($#)) || set -- "${fontfix_packages[@]}"
   missing=$(missing_packages "$@")
   [ -z "$missing" ] && return 0
+  grep -q ':i386' <<<"$missing" && i386=true
   echo "== installing missing packages:" $missing
   if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null; then
     echo "Run these as root (Debian 12), then try again:" >&2
-    grep -q ':i386' <<<"$missing" &&
-      echo "  dpkg --add-architecture i386" >&2
+    ! $i386 || echo "  dpkg --add-architecture i386" >&2
     echo "  apt-get update" >&2
     echo "  apt-get install -y" $missing >&2
     exit 1
   fi
-  grep -q ':i386' <<<"$missing" && dpkg --add-architecture i386
+  ! $i386 || dpkg --add-architecture i386
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
 }
